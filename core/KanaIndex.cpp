@@ -10,8 +10,8 @@ const std::vector<QByteArray>& kanaHeads() {
         const char16_t* table[kKanaCount] = {
             u"ア", u"イ", u"ウ", u"エ", u"オ", u"カ", u"キ", u"ク", u"ケ", u"コ", u"サ", u"シ", u"ス",
             u"セ", u"ソ", u"タ", u"チ", u"ツ", u"テ", u"ト", u"ナ", u"ニ", u"ヌ", u"ネ", u"ノ", u"ハ",
-            u"ヒ", u"フ", u"ヘ", u"ホ", u"マ", u"ミ", u"ム", u"メ", u"モ", u"ヤ", u"",  u"ユ", u"",
-            u"ヨ", u"ラ", u"リ", u"ル", u"レ", u"ロ", u"ワ", u"",  u"",  u"",  u"",
+            u"ヒ", u"フ", u"ヘ", u"ホ", u"マ", u"ミ", u"ム", u"メ", u"モ", u"ヤ", u"",   u"ユ", u"",
+            u"ヨ", u"ラ", u"リ", u"ル", u"レ", u"ロ", u"ワ", u"",   u"",   u"",   u"",
         };
         std::vector<QByteArray> out;
         for (const char16_t* head : table)

@@ -10,6 +10,6 @@
 const std::vector<QByteArray>& kanaHeads();
 inline constexpr int kKanaCount = 50;
 
-// Entry k: the first data row (1..rowCount) whose column 1 holds head k followed by "----", or 0. An empty head's
-// pattern is the marker alone.
+// Entry k: the first data row (1..rowCount) whose column 1 holds head k followed by "----", or 0. An empty
+// head's pattern is the marker alone.
 std::vector<int> buildKanaIndex(const ListTable& table, int rowCount, int kanaCount = kKanaCount);

@@ -9,7 +9,7 @@
 enum class LoadStatus {
     Loaded,     // the table holds the file's rows
     CannotOpen, // "リストデータファイルがありません。"
-    Refused,    // no header comma, or an empty file: "このデータファイルはVeradexには対応していません。"
+    Refused, // no header comma, or an empty file: "このデータファイルはVeradexには対応していません。"
 };
 
 struct LoadResult {

@@ -22,7 +22,9 @@ TextArena::Span TextArena::add(QByteArrayView text) {
     return {offset | kAdded, quint32(text.size())};
 }
 
-QByteArrayView RowTexts::first(int row) const { return has(row) ? arena_->view(entries_[size_t(row)][0]) : QByteArrayView(); }
+QByteArrayView RowTexts::first(int row) const {
+    return has(row) ? arena_->view(entries_[size_t(row)][0]) : QByteArrayView();
+}
 
 QByteArrayView RowTexts::second(int row) const {
     return has(row) ? arena_->view(entries_[size_t(row)][1]) : QByteArrayView();
@@ -43,7 +45,9 @@ void RowTexts::reset(std::shared_ptr<TextArena> arena, std::vector<std::array<Te
 
 ListTable::ListTable() : arena_(std::make_shared<TextArena>()) {}
 
-void ListTable::setRows(int n) { rows_.resize(size_t(std::max(n, 0))); }
+void ListTable::setRows(int n) {
+    rows_.resize(size_t(std::max(n, 0)));
+}
 
 QByteArray ListTable::cell(int col, int r) const {
     if (r < 0 || r >= rows() || col < 0 || col > 2)
@@ -76,7 +80,9 @@ void ListTable::setNumbered(int r) {
     row(r).cells[0] = {};
 }
 
-bool ListTable::isNumbered(int r) const { return r >= 0 && r < rows() && rows_[size_t(r)].numbered; }
+bool ListTable::isNumbered(int r) const {
+    return r >= 0 && r < rows() && rows_[size_t(r)].numbered;
+}
 
 void ListTable::assign(const Loaded& loaded) {
     arena_ = loaded.arena;

@@ -13,9 +13,15 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+bool isLead(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrail(unsigned char b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+bool isHalfWidthKana(unsigned char b) {
+    return b >= 0xA1 && b <= 0xDF;
+}
 
 // Double-byte characters looked up in a table filled once from Qt's converter. Single bytes are mapped here
 // directly: the converter swaps some ASCII control codes (0x1A, 0x1C, 0x7F) and drops a lone lead byte at the
@@ -54,7 +60,9 @@ public:
 private:
     static constexpr int kTrails = 0xFC - 0x40 + 1;
     static int leadIndex(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31; }
-    static int index(unsigned char lead, unsigned char trail) { return leadIndex(lead) * kTrails + (trail - 0x40); }
+    static int index(unsigned char lead, unsigned char trail) {
+        return leadIndex(lead) * kTrails + (trail - 0x40);
+    }
 
     Tables() {
         double_.fill(0);
@@ -71,7 +79,8 @@ private:
                 const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
                 QStringDecoder dec(kCodecName, QStringConverter::Flag::Stateless);
                 const QString s = dec.decode(QByteArrayView(bytes, 2));
-                if (!dec.hasError() && s.size() == 1 && s[0].unicode() != kReplacement && s[0].unicode() != 0x1A)
+                if (!dec.hasError() && s.size() == 1 && s[0].unicode() != kReplacement &&
+                    s[0].unicode() != 0x1A)
                     double_[index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] =
                         s[0].unicode();
             }
@@ -86,7 +95,9 @@ private:
 
 } // namespace
 
-bool available() { return Tables::get().valid(); }
+bool available() {
+    return Tables::get().valid();
+}
 
 QString decode(QByteArrayView bytes) {
     const Tables& t = Tables::get();

@@ -76,7 +76,9 @@ QByteArray toCrLf(QByteArrayView text) {
     return out;
 }
 
-bool write(const QString& path, QByteArrayView text) { return writeBytes(path, toCrLf(text)); }
+bool write(const QString& path, QByteArrayView text) {
+    return writeBytes(path, toCrLf(text));
+}
 
 bool writeBytes(const QString& path, QByteArrayView bytes) {
     // The new content goes to a temporary file that replaces the old one only when complete; a file the user

@@ -47,7 +47,8 @@ private:
     static std::optional<QString> run(QWidget* parent, const FileRequest& r, QFileDialog::AcceptMode mode) {
         QFileDialog dialog(parent);
         dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
         dialog.setNameFilter(r.filter);
         dialog.setDefaultSuffix(r.defaultSuffix);
         if (!r.confirmOverwrite)
@@ -67,4 +68,6 @@ Dialogs& Dialogs::instance() {
     return installed ? *installed : real;
 }
 
-void Dialogs::install(Dialogs* dialogs) { installed = dialogs; }
+void Dialogs::install(Dialogs* dialogs) {
+    installed = dialogs;
+}

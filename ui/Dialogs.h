@@ -11,11 +11,11 @@ class QWidget;
 
 // Message box styles by their classic values: icon and buttons.
 enum MessageStyle : int {
-    StylePlain = 0,          // OK
-    StyleError = 16,         // error icon, OK
-    StyleQuestion = 32,      // question icon, OK
+    StylePlain = 0,           // OK
+    StyleError = 16,          // error icon, OK
+    StyleQuestion = 32,       // question icon, OK
     StyleQuestionCancel = 33, // question icon, OK and Cancel
-    StyleWarning = 48,       // warning icon, OK
+    StyleWarning = 48,        // warning icon, OK
 };
 
 enum class Answer { Ok, Cancel };
