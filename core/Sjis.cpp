@@ -111,11 +111,15 @@ QString decode(QByteArrayView bytes) {
             out.append(QChar(char16_t(b)));
         } else if (isHalfWidthKana(b)) {
             out.append(QChar(char16_t(0xFF61 + (b - 0xA1))));
-        } else if (isLead(b) && i + 1 < n && isTrail(p[i + 1]) && t.pair(b, p[i + 1])) {
-            out.append(QChar(t.pair(b, p[i + 1])));
+        } else if (isLead(b) && i + 1 < n && isTrail(p[i + 1])) {
+            // A pair without a character shows one mark for each of its two bytes.
+            const char16_t c = t.pair(b, p[i + 1]);
+            out.append(QChar(c ? c : kReplacement));
+            if (!c)
+                out.append(QChar(kReplacement));
             ++i;
         } else {
-            // The byte after an undecodable lead byte is looked at again on its own.
+            // A lead byte without its trail; the byte after it is looked at again on its own.
             out.append(QChar(kReplacement));
         }
     }

@@ -80,11 +80,22 @@ bool write(const QString& path, QByteArrayView text) {
     return writeBytes(path, toCrLf(text));
 }
 
+namespace {
+
+// A file or folder the user marked read-only stays untouched even for a process that could override the mark.
+bool markedReadOnly(const QFileInfo& info) {
+    return !(info.permissions() &
+             (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
+} // namespace
+
 bool writeBytes(const QString& path, QByteArrayView bytes) {
-    // The new content goes to a temporary file that replaces the old one only when complete; a file the user
-    // made read-only is left alone, although its folder would allow replacing it.
+    // The new content goes to a temporary file beside the old one, which it replaces only when complete.
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
+    if (info.exists() && (!info.isFile() || !info.isWritable() || markedReadOnly(info)))
+        return false;
+    if (markedReadOnly(QFileInfo(info.absolutePath())))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
