@@ -1,12 +1,44 @@
+// The application entry: six windows, each complete before the next, then the event loop.
+#include "AppControl.h"
+#include "Application.h"
+#include "Dialogs.h"
 #include "Sjis.h"
+#include "Uhelp.h"
+#include "Uhowto.h"
+#include "Uindex.h"
+#include "Uopen.h"
+#include "Uversion.h"
+#include "Uzokumei.h"
 
-#include <cstdio>
+#include <exception>
+#include <memory>
 
-int main() {
-    if (!sjis::available()) {
-        std::fprintf(stderr, "veradex: the text converter \"%s\" is missing\n", sjis::kCodecName);
-        return 1;
+int main(int argc, char** argv) {
+    Application application(argc, argv);
+    try {
+        if (!sjis::available()) {
+            // Without the converter every name would show as mojibake.
+            showMessage(nullptr,
+                        QStringLiteral(
+                            "文字コード変換 \"%1\" がありません。Qt の ICU 対応をインストールしてください。")
+                            .arg(QString::fromLatin1(sjis::kCodecName)),
+                        QStringLiteral("Veradex"), StyleError);
+            return 0;
+        }
+        auto open = std::make_unique<TOpen>();
+        auto index = std::make_unique<TIndex>();
+        auto version = std::make_unique<TVersion>();
+        auto howTo = std::make_unique<THowTo>();
+        auto help = std::make_unique<THelp>();
+        auto zokumei = std::make_unique<TZokumei>();
+        if (app::endRequested())
+            return 0;
+        open->show();
+        Application::exec();
+    } catch (const std::exception& e) {
+        Application::showError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        Application::showError({});
     }
-    std::puts("veradex: the main window is not there yet; the list data core is built and tested.");
     return 0;
 }

@@ -1,0 +1,14 @@
+// The genus index window: twenty genus names; a double-click jumps the main grid to the first row of one.
+#pragma once
+
+#include <QWidget>
+
+class TZokumei : public QWidget {
+    Q_OBJECT
+public:
+    explicit TZokumei(QWidget* parent = nullptr);
+
+    void FormCreate();
+};
+
+extern TZokumei* Zokumei;
