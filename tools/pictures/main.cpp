@@ -21,7 +21,8 @@ namespace {
 
 using lettering::Colouring;
 
-QFont latinFont() {
+// Covers Latin and Japanese alike, and comes with fonts-noto-cjk, which the build set-up installs.
+QFont letterFont() {
     return lettering::requireFont(QStringLiteral("Noto Sans CJK JP"), QFont::Bold);
 }
 
@@ -41,7 +42,7 @@ QImage words(int width, int height, const QString& text, const QRectF& box, cons
              qreal letterSpacing = 0) {
     QImage image = blank(width, height);
     QPainter painter(&image);
-    lettering::paintMulticoloured(painter, lettering::fitToBox(text, latinFont(), box, letterSpacing),
+    lettering::paintMulticoloured(painter, lettering::fitToBox(text, letterFont(), box, letterSpacing),
                                   colouring);
     return image;
 }
@@ -101,7 +102,7 @@ void paintName(QPainter& painter) {
     // The name sits in the rows every window shows: the main window cuts off the top 22 rows (16 rows of
     // its stretched box), the about window the bottom 30.
     const std::vector<QPainterPath> glyphs =
-        lettering::fitToBox(QStringLiteral("Veradex"), latinFont(), QRectF(12, 46, 336, 66), 1);
+        lettering::fitToBox(QStringLiteral("Veradex"), letterFont(), QRectF(12, 46, 336, 66), 1);
     QPainterPath name;
     for (const QPainterPath& glyph : glyphs)
         name.addPath(glyph);
@@ -153,7 +154,7 @@ QImage help() {
     painter.setBrush(red);
     painter.drawEllipse(QPointF(17.4, 17.4), 15.8, 15.8);
 
-    const auto mark = lettering::fitToBox(QStringLiteral("?"), latinFont(), QRectF(11.5, 6.5, 12, 22));
+    const auto mark = lettering::fitToBox(QStringLiteral("?"), letterFont(), QRectF(11.5, 6.5, 12, 22));
     painter.strokePath(mark.front(),
                        QPen(QColor(110, 30, 150), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(mark.front(), Qt::white);
