@@ -14,3 +14,7 @@ TIndex::TIndex(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TIndex::FormCreate() {}
+void TIndex::Button1Click() {
+    hide();
+}
+void TIndex::StringGrid1DblClick() {}

@@ -9,6 +9,11 @@ public:
     explicit TIndex(QWidget* parent = nullptr);
 
     void FormCreate();
+
+    // Closes the window.
+    void Button1Click();
+    // Jumps the main grid to the heading row of the double-clicked kana.
+    void StringGrid1DblClick();
 };
 
 extern TIndex* Index;

@@ -209,6 +209,15 @@ private:
     std::vector<int> KanaRows;
     // False after a refused list file: there is no list that may be written back.
     bool ListSavable = false;
+
+    // --- Search and navigation (UopenSearch.cpp) ---
+
+    // --- List switching and editing (UopenEdit.cpp) ---
+    void EnableListTools();
+    void DisableListTools();
+    void SetCopyItems();
+
+    // --- Name tools (UopenTools.cpp) ---
 };
 
 extern TOpen* Open;

@@ -14,3 +14,8 @@ TZokumei::TZokumei(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TZokumei::FormCreate() {}
+void TZokumei::Button1Click() {
+    hide();
+}
+void TZokumei::StringGrid1DblClick() {}
+void TZokumei::FindGenusRows() {}

@@ -9,6 +9,11 @@ public:
     explicit TZokumei(QWidget* parent = nullptr);
 
     void FormCreate();
+
+    // Renews `GenusRows` from the main window's list: called when the window opens and after every sort.
+    void FindGenusRows();
+    void Button1Click();
+    void StringGrid1DblClick();
 };
 
 extern TZokumei* Zokumei;
