@@ -1,0 +1,23 @@
+// The usage window: the larger banner and the usage text, which the user may type into for the run.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class THowTo : public QWidget {
+    Q_OBJECT
+public:
+    explicit THowTo(QWidget* parent = nullptr);
+
+    QLabel* Image1;        // larger banner
+    QPushButton* Button1;  // "閉じる"
+    QPlainTextEdit* Memo1; // usage text
+
+    void Button1Click();
+};
+
+// Created once by the application entry.
+extern THowTo* HowTo;
