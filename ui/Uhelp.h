@@ -1,0 +1,22 @@
+// The instant-help window: an annotated picture of the main window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class THelp : public QWidget {
+    Q_OBJECT
+public:
+    explicit THelp(QWidget* parent = nullptr);
+
+    QLabel* Image1;       // annotated screenshot
+    QPushButton* Button1; // "閉じる"
+    QLabel* Image2;       // "Instant Help" title
+
+    void Button1Click();
+};
+
+// Created once by the application entry.
+extern THelp* Help;
