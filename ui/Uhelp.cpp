@@ -26,6 +26,7 @@ void placePicture(QLabel* label, const QString& resource, const QRect& box) {
 } // namespace
 
 THelp::THelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+    Help = this;
     initHelpResources();
     setWindowTitle(QStringLiteral("インスタント\u3000ヘルプ"));
     resize(forms::clientSizeFor(860, 610));
@@ -43,6 +44,11 @@ THelp::THelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &THelp::Button1Click);
+}
+
+THelp::~THelp() {
+    if (Help == this)
+        Help = nullptr;
 }
 
 void THelp::Button1Click() {

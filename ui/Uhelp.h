@@ -10,6 +10,7 @@ class THelp : public QWidget {
     Q_OBJECT
 public:
     explicit THelp(QWidget* parent = nullptr);
+    ~THelp() override;
 
     QLabel* Image1;       // annotated screenshot
     QPushButton* Button1; // "閉じる"
@@ -18,5 +19,5 @@ public:
     void Button1Click();
 };
 
-// Created once by the application entry.
+// The one instance, set by its constructor; the application entry creates it once.
 extern THelp* Help;

@@ -33,6 +33,7 @@ QString usageText() {
 } // namespace
 
 THowTo::THowTo(QWidget* parent) : QWidget(parent, Qt::Window) {
+    HowTo = this;
     initHowToResources();
     setWindowTitle(QStringLiteral("Veradex使い方"));
     resize(forms::clientSizeFor(553, 651));
@@ -60,6 +61,11 @@ THowTo::THowTo(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &THowTo::Button1Click);
+}
+
+THowTo::~THowTo() {
+    if (HowTo == this)
+        HowTo = nullptr;
 }
 
 void THowTo::Button1Click() {

@@ -11,6 +11,7 @@ class THowTo : public QWidget {
     Q_OBJECT
 public:
     explicit THowTo(QWidget* parent = nullptr);
+    ~THowTo() override;
 
     QLabel* Image1;        // larger banner
     QPushButton* Button1;  // "閉じる"
@@ -19,5 +20,5 @@ public:
     void Button1Click();
 };
 
-// Created once by the application entry.
+// The one instance, set by its constructor; the application entry creates it once.
 extern THowTo* HowTo;

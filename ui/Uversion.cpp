@@ -41,6 +41,7 @@ void LinkPicture::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TVersion::TVersion(QWidget* parent) : QWidget(parent, Qt::Window) {
+    Version = this;
     initVersionResources();
     setWindowTitle(QStringLiteral("バージョン情報"));
     resize(forms::clientSizeFor(445, 379));
@@ -66,6 +67,11 @@ TVersion::TVersion(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Image2, &LinkPicture::clicked, this, &TVersion::Image2Click);
     connect(Button1, &QPushButton::clicked, this, &TVersion::Button1Click);
     connect(Image4, &LinkPicture::clicked, this, &TVersion::Image4Click);
+}
+
+TVersion::~TVersion() {
+    if (Version == this)
+        Version = nullptr;
 }
 
 // Nothing is reported when no mail program starts.

@@ -28,6 +28,7 @@ class TVersion : public QWidget {
     Q_OBJECT
 public:
     explicit TVersion(QWidget* parent = nullptr);
+    ~TVersion() override;
 
     QLabel* Image1;       // banner
     LinkPicture* Image2;  // author: mail link
@@ -40,5 +41,5 @@ public:
     void Image4Click();
 };
 
-// Created once by the application entry.
+// The one instance, set by its constructor; the application entry creates it once.
 extern TVersion* Version;

@@ -150,6 +150,21 @@ TEST(InfoWindows, HelpWindowLayout) {
         EXPECT_TRUE(h.Image1->pixmap().isNull());
 }
 
+// The main window reaches the three windows through their globals, which the windows set themselves.
+TEST(InfoWindows, EachWindowIsItsGlobalWhileItLives) {
+    {
+        TVersion v;
+        THowTo h;
+        THelp help;
+        EXPECT_EQ(Version, &v);
+        EXPECT_EQ(HowTo, &h);
+        EXPECT_EQ(Help, &help);
+    }
+    EXPECT_EQ(Version, nullptr);
+    EXPECT_EQ(HowTo, nullptr);
+    EXPECT_EQ(Help, nullptr);
+}
+
 // Showing a shown window again opens no second one and brings it back to the front; closing only hides.
 TEST(InfoWindows, ShownModelesslyOnceAndHiddenByClosing) {
     TVersion v;
