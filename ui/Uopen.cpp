@@ -351,14 +351,20 @@ void TOpen::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+// False when nothing was loaded and the caller must stop: the file could not be opened (the end of the
+// application is then requested), or the open dialog was cancelled while a view without a file of its own,
+// the species count, is shown (which then stays as it is).
 bool TOpen::LoadList() {
-    StringGrid1->hide();
-    if (ListKind >= 0 && ListKind < 3)
-        ListPath = Paths.ListPaths[size_t(ListKind)];
+    const bool ownFile = ListKind >= 0 && ListKind < 3;
+    QString path = ownFile ? Paths.ListPaths[size_t(ListKind)] : ListPath;
     if (ExternalList) {
         if (auto chosen = Dialogs::instance().openFileName(this, OpenDialog1))
-            ListPath = *chosen;
+            path = *chosen;
+        else if (!ownFile)
+            return false;
     }
+    StringGrid1->hide();
+    ListPath = path;
     Label5->setText(fileNamePart(ListPath));
     Label5->adjustSize();
 

@@ -216,6 +216,18 @@ private:
     void EnableListTools();
     void DisableListTools();
     void SetCopyItems();
+    // Loads the list of `kind` from its own file and sets the tools for it; false when the switch had to stop.
+    bool ShowList(int kind);
+    // Puts the data rows in byte order of column 1 and numbers them anew.
+    void SortRows();
+    // Makes `row` current again after the table was replaced under the grid; staying on the same row raises
+    // no click, as the row did not change for the user.
+    void restoreCurrentRow(int col, int row, int previousRow);
+    // The first line of text of a memo as Shift-JIS; nothing when it holds characters the list cannot store
+    // (the message has then been shown).
+    std::optional<QByteArray> memoFirstLine(QPlainTextEdit* memo, const QString& title);
+    // The item of RadioGroup2 chosen by the last radio switch: choosing it again switches nothing.
+    int ListItem = 0;
 
     // --- Name tools (UopenTools.cpp) ---
 };
