@@ -211,6 +211,20 @@ private:
     bool ListSavable = false;
 
     // --- Search and navigation (UopenSearch.cpp) ---
+    // Adds `text`, the search box text as Shift-JIS, to the history unless an equal entry is there.
+    void RememberSearchText(const QByteArray& text);
+    // The index of the history entry the search box shows, or -1 when its text is not an entry chosen.
+    int selectedHistoryIndex() const;
+    // Checks `item` alone among the three speeds and sets the tick.
+    void setScrollSpeed(QAction* item, int milliseconds);
+
+public:
+    // Timed scrolling state, for tests.
+    bool scrollDown() const { return ScrollDown; }
+    bool downRunning() const { return DownRunning; }
+    bool upRunning() const { return UpRunning; }
+
+private:
 
     // --- List switching and editing (UopenEdit.cpp) ---
     void EnableListTools();
