@@ -12,7 +12,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         group_->addButton(b, i);
         buttons_.append(b);
         connect(b, &QRadioButton::clicked, this, &RadioGroup::clicked);
+        connect(b, &QRadioButton::toggled, this, &RadioGroup::updateTabStop);
     }
+    updateTabStop();
     layoutButtons();
 }
 
@@ -23,6 +25,12 @@ int RadioGroup::ItemIndex() const {
 void RadioGroup::setItemIndex(int index) {
     if (auto* b = group_->button(index))
         b->setChecked(true);
+}
+
+void RadioGroup::updateTabStop() {
+    // The group is one stop of the tab sequence, at its selected button; arrow keys move within it.
+    for (auto* b : buttons_)
+        b->setFocusPolicy(b->isChecked() || group_->checkedId() < 0 ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 QStringList RadioGroup::items() const {

@@ -28,6 +28,7 @@ protected:
 
 private:
     void layoutButtons();
+    void updateTabStop();
     QButtonGroup* group_;
     QList<QRadioButton*> buttons_;
     int columns_;

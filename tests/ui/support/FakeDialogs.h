@@ -57,8 +57,11 @@ private:
     std::optional<QString> next() {
         if (files.empty())
             return std::nullopt;
-        auto f = files.front();
+        const bool chosen = files.front().has_value();
+        const QString path = chosen ? *files.front() : QString();
         files.pop_front();
-        return f;
+        if (!chosen)
+            return std::nullopt;
+        return path;
     }
 };

@@ -11,13 +11,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 // Shift-JIS bytes of readable text.
-inline QByteArray sj(const QString& text) { return sjis::constant(text); }
+inline QByteArray sj(const QString& text) {
+    return sjis::constant(text);
+}
 
 // Lines joined with CR LF, each ended by one, encoded as Shift-JIS.
 inline QByteArray crlfLines(const QStringList& lines) {
@@ -46,7 +49,9 @@ protected:
         app::resetEndRequest();
     }
 
-    QString dataPath(const QString& name) const { return dir.filePath(QStringLiteral("リストデータ/") + name); }
+    QString dataPath(const QString& name) const {
+        return dir.filePath(QStringLiteral("リストデータ/") + name);
+    }
     QString varietyPath() const { return dataPath(QStringLiteral("洋らんリスト.csv")); }
     QString historyPath() const { return dir.filePath(QStringLiteral("Initial.txt")); }
 
@@ -57,7 +62,9 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    void writeVariety(const QStringList& lines) { writeData(QStringLiteral("洋らんリスト.csv"), crlfLines(lines)); }
+    void writeVariety(const QStringList& lines) {
+        writeData(QStringLiteral("洋らんリスト.csv"), crlfLines(lines));
+    }
     void writeHistory(const QByteArray& bytes) {
         QFile f(historyPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
