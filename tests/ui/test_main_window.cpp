@@ -308,6 +308,16 @@ TEST_F(MainWindowLayout, TabSequenceStartsAtTheExitButton) {
     }
 }
 
+TEST_F(MainWindowLayout, EnterRightAfterOpeningPressesExit) {
+    TOpen& w = *window;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(fileBytes(historyPath()), QByteArray("0\r\n"));
+}
+
 TEST_F(MainWindowLayout, ResizingMovesNothing) {
     TOpen& w = *window;
     const QRect before = w.Button1->geometry();
