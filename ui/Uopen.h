@@ -244,6 +244,20 @@ private:
     int ListItem = 0;
 
     // --- Name tools (UopenTools.cpp) ---
+    // Splits a Latin name into the given fields (callers pass the NameParts fields, emptied first); false
+    // when the genus-reading list was needed and could not be read (the message has then been shown).
+    bool SplitName(QByteArrayView text, QByteArray& genus, QByteArray& clonal, QByteArray& species,
+                   QByteArray& abbrev);
+    // The abbreviation of a written-out genus from the genus-reading list; false when the list cannot be
+    // read.
+    bool FindGenusAbbrev(QByteArrayView genus, QByteArray& abbrev);
+    // The text of list file `kind` (1 old and new names, 2 genus readings), or nothing after the message
+    // naming the file that cannot be read.
+    std::optional<QByteArray> readNameList(int kind);
+
+public:
+    // The name fields, for tests.
+    const std::array<QByteArray, 5>& nameParts() const { return NameParts; }
 };
 
 extern TOpen* Open;
