@@ -52,8 +52,14 @@ const QByteArray& speciesCountCaption() {
 QByteArray speciesCountText(const ListTable& table, int rowCount) {
     static const QByteArray number = sjis::constant(u"\u3000番号");
     QByteArray out = number + ',' + speciesGenusCaption() + ',' + speciesCountCaption() + '\n';
-    for (int row = 1; row <= rowCount; ++row)
-        out += table.cell(0, row) + ',' + table.cell(1, row) + ',' + table.cell(2, row) + '\n';
+    for (int row = 1; row <= rowCount; ++row) {
+        out += table.cell(0, row);
+        out += ',';
+        out.append(table.text(1, row));
+        out += ',';
+        out.append(table.text(2, row));
+        out += '\n';
+    }
     return out;
 }
 

@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <cstdio>
+
 using nametools::AbbrevPart;
 using nametools::ClonalPart;
 using nametools::GenusPart;
@@ -81,7 +83,7 @@ void TOpen::Button12Click() {
             }
             source = *encoded;
         }
-    } else {
+    } else if (StringGrid1->Row() >= 1) {
         source = table_.cell(StringGrid1->Col(), StringGrid1->Row());
     }
 
@@ -112,7 +114,9 @@ void TOpen::Button12Click() {
 // Whether the Latin name of the current row has been revised, by the old-and-new list.
 void TOpen::Button14Click() {
     HideMarks();
-    const QByteArray s = table_.cell(2, StringGrid1->Row());
+    // Without a data row (an empty view) there is no name, never the header's caption.
+    const int row = StringGrid1->Row();
+    const QByteArray s = row >= 1 ? table_.cell(2, row) : QByteArray();
     for (size_t part : {GenusPart, AbbrevPart, SpeciesPart, ClonalPart})
         NameParts[part].clear();
     if (!SplitName(s, NameParts[GenusPart], NameParts[ClonalPart], NameParts[SpeciesPart],
@@ -160,7 +164,9 @@ void TOpen::N15Click() {
     for (int out = 1; out <= runs; ++out) {
         table_.setNumbered(out);
         table_.setCell(1, out, count.genus(size_t(out - 1)));
-        table_.setCell(2, out, QByteArray::number(count.runs[size_t(out - 1)].count));
+        char number[16];
+        const int len = snprintf(number, sizeof number, "%d", count.runs[size_t(out - 1)].count);
+        table_.setCell(2, out, QByteArrayView(number, len));
     }
     model_->endChange();
     RowCount = runs;
