@@ -158,9 +158,9 @@ void TOpen::N15Click() {
     const int col = StringGrid1->Col();
 
     model_->beginChange();
+    table_.setRows(runs + 1);
     table_.setCell(1, 0, speciesGenusCaption());
     table_.setCell(2, 0, speciesCountCaption());
-    table_.setRows(runs + 1);
     for (int out = 1; out <= runs; ++out) {
         table_.setNumbered(out);
         table_.setCell(1, out, count.genus(size_t(out - 1)));
