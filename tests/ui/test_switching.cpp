@@ -328,4 +328,21 @@ TEST_F(AfterSpeciesCount, CancelledDialogLeavesTheCountShown) {
     EXPECT_TRUE(w.N16->isEnabled());
 }
 
+TEST_F(AfterSpeciesCount, AddSaveAndExitLeaveTheCountAlone) {
+    TOpen& w = startCounted();
+    if (!counted)
+        GTEST_SKIP() << "the species count does not show its view yet";
+    const QByteArray variety = fileBytes(varietyPath());
+    const int rows = w.rowCount();
+    dialogs.messages.clear();
+    w.Button4Click();
+    w.Button7Click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("このリストにデータを追加することはできません。"));
+    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("このリストの変更データを保存することはできません。"));
+    EXPECT_EQ(w.rowCount(), rows);
+    w.Button1Click();
+    EXPECT_TRUE(QFile::exists(historyPath()));
+    EXPECT_EQ(fileBytes(varietyPath()), variety);
+}
 } // namespace
