@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -151,6 +152,8 @@ void TOpen::buildControls() {
     ComboBox1->setGeometry(407, 36, 145, 28);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // The search is case-sensitive, so completing from the history must not change the letters typed.
+    ComboBox1->completer()->setCaseSensitivity(Qt::CaseSensitive);
     ComboBox1->setMaxVisibleItems(20);
     ComboBox1->setToolTip(QStringLiteral("検索文字（部分可）"));
     ComboBox1->setEditText({});
