@@ -1,5 +1,6 @@
 // The lists shipped in data/リストデータ, read with the program's own readers and checked against what the
 // kana index, the genus index, the name tools and the species count expect of their content.
+#include "GenList.h"
 #include "GenusIndex.h"
 #include "KanaIndex.h"
 #include "ListFile.h"
@@ -10,6 +11,7 @@
 #include "Texts.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -147,35 +149,36 @@ TEST(ShippedFiles, TextsFitTheToolsBuffers) {
     }
 }
 
-TEST(VarietyList, StandsAsTheSortLeavesIt) {
-    const List& v = list(kVariety);
-    ListTable sorted = v.table;
-    sorted.sortByColumn1(v.result.rowCount);
-    for (int r = 1; r <= v.result.rowCount; ++r) {
-        EXPECT_EQ(sorted.text(1, r), v.table.text(1, r)) << "row " << r << ": " << show(v.table.text(1, r));
-        EXPECT_EQ(sorted.text(2, r), v.table.text(2, r)) << "row " << r;
+// Rows 1..n stand as the list's sort leaves them.
+void expectSorted(const ListTable& table, int n) {
+    ListTable sorted = table;
+    sorted.sortByColumn1(n);
+    for (int r = 1; r <= n; ++r) {
+        EXPECT_EQ(sorted.text(1, r), table.text(1, r)) << "row " << r << ": " << show(table.text(1, r));
+        EXPECT_EQ(sorted.text(2, r), table.text(2, r)) << "row " << r;
     }
 }
 
-TEST(VarietyList, EachSectionOpensWithItsHeadingRow) {
-    const List& v = list(kVariety);
-    const int n = v.result.rowCount;
+// Row 1 is a heading row, every other row belongs to the section of the heading row above it, each head has
+// one heading row, and the kana index finds exactly those rows.
+void expectSections(const ListTable& table, int n) {
     const auto& heads = kanaHeads();
-    const std::vector<int> kanaRows = buildKanaIndex(v.table, n);
+    const std::vector<int> kanaRows = buildKanaIndex(table, n);
 
     std::map<QByteArray, int> headingRow;
     QByteArray current;
     for (int r = 1; r <= n; ++r) {
-        const QByteArrayView jp = v.table.text(1, r);
+        const QByteArrayView jp = table.text(1, r);
         if (isHeading(jp)) {
             current = jp.chopped(texts::headingMarker().size()).toByteArray();
-            EXPECT_TRUE(v.table.text(2, r).isEmpty()) << show(jp);
+            EXPECT_TRUE(table.text(2, r).isEmpty()) << show(jp);
             EXPECT_TRUE(headingRow.emplace(current, r).second) << "second heading row " << show(jp);
             continue;
         }
         EXPECT_EQ(headOf(jp), current) << "row " << r << " " << show(jp) << " outside its section";
     }
-    EXPECT_EQ(headingRow.begin()->second, 1);
+    ASSERT_FALSE(headingRow.empty());
+    EXPECT_TRUE(isHeading(table.text(1, 1)));
     for (size_t k = 0; k < heads.size(); ++k) {
         if (heads[k].isEmpty())
             continue;
@@ -184,6 +187,16 @@ TEST(VarietyList, EachSectionOpensWithItsHeadingRow) {
     }
     for (const auto& [head, row] : headingRow)
         EXPECT_NE(std::find(heads.begin(), heads.end(), head), heads.end()) << show(head);
+}
+
+TEST(VarietyList, StandsAsTheSortLeavesIt) {
+    const List& v = list(kVariety);
+    expectSorted(v.table, v.result.rowCount);
+}
+
+TEST(VarietyList, EachSectionOpensWithItsHeadingRow) {
+    const List& v = list(kVariety);
+    expectSections(v.table, v.result.rowCount);
 }
 
 TEST(VarietyList, NoRowTwice) {
@@ -317,6 +330,45 @@ TEST(VarietyList, SpeciesCountGivesOneRowPerGenus) {
         withSpace += v.table.text(1, r).contains(texts::fullWidthSpace()) ? 1 : 0;
     EXPECT_EQ(counted, withSpace);
     EXPECT_GT(count.runs.size(), 100u);
+}
+
+// The synthetic lists of the benchmarks have the shipped list's shape: the number of rows asked for, clean
+// code page 932 with CR LF, the sort's order and a heading row opening each section.
+TEST(GeneratedList, ShapedLikeTheShippedList) {
+    for (const int rows : {2, 3, 57, 11999}) {
+        SCOPED_TRACE(rows);
+        const QByteArray bytes = genlist::generate(rows, 1);
+        EXPECT_FALSE(sjis::decode(bytes).contains(QChar(0xFFFD)));
+        EXPECT_EQ(bytes.count('\n'), rows + 1);
+        EXPECT_EQ(bytes.count('\r'), rows + 1);
+        EXPECT_TRUE(bytes.endsWith("\r\n"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.csv"));
+        ASSERT_TRUE(textfile::writeBytes(path, bytes));
+        ListTable table;
+        RowTexts rowTexts;
+        const LoadResult loaded = loadListFile(path, table, rowTexts);
+        ASSERT_EQ(loaded.status, LoadStatus::Loaded);
+        ASSERT_EQ(loaded.rowCount, rows);
+        EXPECT_EQ(table.text(1, 0), sj(u"和名"));
+        EXPECT_EQ(table.text(2, 0), sj(u"属種名"));
+        expectSorted(table, rows);
+        expectSections(table, rows);
+        for (int r = 1; r <= rows; ++r) {
+            if (!isHeading(table.text(1, r))) {
+                EXPECT_GT(table.text(1, r).indexOf(texts::fullWidthSpace()), 0) << show(table.text(1, r));
+                EXPECT_GT(table.text(2, r).indexOf(' '), 0) << show(table.text(2, r));
+            }
+        }
+    }
+}
+
+TEST(GeneratedList, TheSeedDecides) {
+    EXPECT_EQ(genlist::generate(500, 7), genlist::generate(500, 7));
+    EXPECT_NE(genlist::generate(500, 7), genlist::generate(500, 8));
+    EXPECT_EQ(genlist::generate(0, 1), sj(u"和名,属種名") + "\r\n");
+    EXPECT_EQ(genlist::generate(1, 1).count('\n'), 2);
 }
 
 } // namespace
