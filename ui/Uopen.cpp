@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -357,6 +358,19 @@ void TOpen::closeEvent(QCloseEvent* event) {
 // False when nothing was loaded and the caller must stop: the file could not be opened (the end of the
 // application is then requested), or the open dialog was cancelled while a view without a file of its own,
 // the species count, is shown (which then stays as it is).
+void TOpen::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_)
+        return;
+    // Opens centred on the screen, whatever window manager there is (or none).
+    centred_ = true;
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
 bool TOpen::LoadList() {
     const bool ownFile = ListKind >= 0 && ListKind < 3;
     QString path = ownFile ? Paths.ListPaths[size_t(ListKind)] : ListPath;

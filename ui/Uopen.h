@@ -172,6 +172,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -209,6 +210,7 @@ private:
     std::vector<int> KanaRows;
     // False after a refused list file: there is no list that may be written back.
     bool ListSavable = false;
+    bool centred_ = false;
 
     // --- Search and navigation (UopenSearch.cpp) ---
     // Adds `text`, the search box text as Shift-JIS, to the history unless an equal entry is there.
