@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: deps configure build test run clean
+.PHONY: deps configure build test run clean fuzz test-sanitize
 
 deps:
 	@tools/install-deps
@@ -15,6 +15,17 @@ build: configure
 
 test: build
 	@ctest --preset $(PRESET) -j$$(nproc)
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer (clang), in build-sanitize.
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j$$(nproc)
+	@ctest --preset sanitize -j$$(nproc)
+
+# Each fuzz target for FUZZ_SECONDS (default 60), one after another, in build-fuzz.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@tests/fuzz/run $(FUZZ_SECONDS)
 
 run: build
 	@cd data && ../$(BUILD_DIR)/app/veradex
