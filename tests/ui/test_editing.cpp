@@ -2,10 +2,13 @@
 #include "MainWindowFixture.h"
 #include "Picture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -67,6 +70,7 @@ TEST_F(Editing, AddTakesTheFirstLineOfTextOfEachMemo) {
         {longName, "Den. x", longName, "Den. x"},
     };
     TOpen& w = startWith();
+    w.show(); // so that the memos have their width and wrap
     const std::vector<int> kana = w.kanaRows();
     int n = w.rowCount();
     for (const Case& c : cases) {
@@ -83,6 +87,10 @@ TEST_F(Editing, AddTakesTheFirstLineOfTextOfEachMemo) {
         EXPECT_TRUE(w.Good->isHidden()) << "the current cell moved";
         expectNumbered();
     }
+    // The long name did wrap in the memo.
+    const QTextBlock block = w.Memo1->document()->firstBlock();
+    w.Memo1->document()->documentLayout()->blockBoundingRect(block);
+    EXPECT_GT(block.layout()->lineCount(), 1);
     EXPECT_EQ(w.kanaRows(), kana) << "an add does not rebuild the kana index";
     EXPECT_TRUE(dialogs.messages.isEmpty());
     // The new rows stay at the end until a sort.
