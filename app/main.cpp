@@ -7,8 +7,11 @@
 #include "Uhowto.h"
 #include "Uindex.h"
 #include "Uopen.h"
+#include "UserData.h"
 #include "Uversion.h"
 #include "Uzokumei.h"
+
+#include <QDir>
 
 #include <exception>
 #include <memory>
@@ -24,6 +27,19 @@ int main(int argc, char** argv) {
                             .arg(QString::fromLatin1(sjis::kCodecName)),
                         QStringLiteral("Veradex"), StyleError);
             return 0;
+        }
+        // From a shell the working directory decides the data files; the desktop entry asks for the user's
+        // own folder instead, filled with the shipped lists the first time.
+        if (Application::arguments().mid(1).contains(QLatin1String(userdata::kOption))) {
+            const QString folder = userdata::folder();
+            QString failed;
+            if (!userdata::fill(userdata::shippedFolder(), folder, &failed) || !QDir::setCurrent(folder)) {
+                showMessage(nullptr,
+                            QStringLiteral("データフォルダを用意できません。\n%1")
+                                .arg(QDir::toNativeSeparators(failed.isEmpty() ? folder : failed)),
+                            QStringLiteral("ファイルエラー"), StyleWarning);
+                return 0;
+            }
         }
         auto open = std::make_unique<TOpen>();
         auto index = std::make_unique<TIndex>();
