@@ -30,5 +30,10 @@ fuzz: deps
 run: build
 	@cd data && ../$(BUILD_DIR)/app/veradex
 
+# The Debian package, build/veradex_<version>_<arch>.deb; install it with `apt-get install ./build/veradex_*.deb`.
+.PHONY: package
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
 	@rm -rf build build-bench
