@@ -12,12 +12,16 @@
 #include "Uzokumei.h"
 
 #include <QDir>
+#include <QIcon>
 
 #include <exception>
 #include <memory>
 
 int main(int argc, char** argv) {
     Application application(argc, argv);
+    // Lets the desktop match the windows to the installed entry and its icon; an uninstalled build has none.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.suireikai.Veradex"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veradex")));
     try {
         if (!sjis::available()) {
             // Without the converter every name would show as mojibake.
