@@ -80,7 +80,7 @@ e2e_wait_window() {
             e2e_fail "the program ended before its window was shown"
         }
         ((SECONDS < deadline)) || e2e_fail "no window of process $pid within 60 s"
-        E2E_WIN=$(xdotool search --onlyvisible --pid "$pid" --name 'Veradex' 2>/dev/null | head -n1 || true)
+        E2E_WIN=$(xdotool search --onlyvisible --pid "$pid" --name '洋ラン属種名検索' 2>/dev/null | head -n1 || true)
         [[ -n "$E2E_WIN" ]] || sleep 0.2
     done
     # No window manager gives the focus, so the test hands it over as a click of the user would.
