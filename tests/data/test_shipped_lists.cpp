@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -76,8 +77,8 @@ QByteArray headOf(QByteArrayView col1) {
     return sjis::encode(QString(c)).value_or(QByteArray());
 }
 
-// The abbreviation a name tool finds for a Latin name, the species part without the clonal name, and
-// whether the genus-reading list could be consulted.
+// The abbreviation the name tools find for a Latin name (looked up in the shipped genus-reading list when the
+// genus is written out) and its species part without the clonal name.
 struct Split {
     QByteArray abbrev, species;
 };
