@@ -14,8 +14,10 @@ void toTextMode(QByteArray& bytes) {
     const char* first = static_cast<const char*>(memchr(bytes.constData(), '\r', size_t(bytes.size())));
     if (!first)
         return;
+    // data() may detach a shared array into a new buffer, so the position is carried over as an index.
+    const qsizetype at = first - bytes.constData();
     char* data = bytes.data();
-    char* out = data + (first - bytes.constData());
+    char* out = data + at;
     const char* in = out;
     const char* end = data + bytes.size();
     while (in < end) {

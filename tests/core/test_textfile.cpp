@@ -34,6 +34,14 @@ TEST(TextFile, ReadDropsEveryCrAndStopsAtSub) {
     EXPECT_FALSE(textfile::read(dir.path())) << "a folder is no file";
 }
 
+TEST(TextFile, TextModeOnASharedArrayLeavesTheOtherCopyAlone) {
+    const QByteArray original("a\r\nb\r\n");
+    QByteArray copy = original;
+    textfile::toTextMode(copy);
+    EXPECT_EQ(copy, QByteArray("a\nb\n"));
+    EXPECT_EQ(original, QByteArray("a\r\nb\r\n"));
+}
+
 TEST(TextFile, WriteEndsEveryLineWithCrLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.txt");
