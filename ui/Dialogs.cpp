@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace {
 
 class RealDialogs final : public Dialogs {
@@ -70,4 +72,9 @@ Dialogs& Dialogs::instance() {
 
 void Dialogs::install(Dialogs* dialogs) {
     installed = dialogs;
+}
+
+Answer ConsoleDialogs::message(QWidget*, const QString& text, const QString& title, int) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+    return Answer::Ok;
 }

@@ -43,6 +43,16 @@ public:
     static void install(Dialogs* dialogs);
 };
 
+// For the program's tools that show windows without a user: messages go to standard error, file dialogs are
+// cancelled and links do not open; nothing waits.
+class ConsoleDialogs final : public Dialogs {
+public:
+    Answer message(QWidget* parent, const QString& text, const QString& title, int style) override;
+    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
 // Shorthand for the common message box.
 inline Answer showMessage(QWidget* parent, const QString& text, const QString& title, int style) {
     return Dialogs::instance().message(parent, text, title, style);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+// The pictures live in the static ui library, whose resources are not registered on their own.
 static void initPictures() {
     Q_INIT_RESOURCE(pictures);
 }
@@ -12,13 +13,30 @@ Picture::Picture(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+Picture* Picture::place(QWidget* parent, const QString& resource, const QRect& box, const QString& hint,
+                        bool stretch) {
+    auto* p = new Picture(parent);
+    p->setGeometry(box);
+    p->setPicture(resource, stretch);
+    p->setToolTip(hint);
+    return p;
+}
+
 void Picture::setPicture(const QString& resource, bool stretch) {
     setScaledContents(stretch);
     setPixmap(QPixmap(resource));
 }
 
+void Picture::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
 void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (click)
         emit clicked();
 }

@@ -1,6 +1,7 @@
 #include "Uhelp.h"
 
 #include "Forms.h"
+#include "Picture.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -8,26 +9,8 @@
 
 THelp* Help = nullptr;
 
-// The pictures live in the static ui library, whose resources are not registered on their own.
-static void initHelpResources() {
-    Q_INIT_RESOURCE(pictures);
-}
-
-namespace {
-
-// Drawn at its own size from the box's top-left corner and clipped to the box; a picture that is not
-// there leaves the box empty.
-void placePicture(QLabel* label, const QString& resource, const QRect& box) {
-    label->setPixmap(QPixmap(resource));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(box);
-}
-
-} // namespace
-
 THelp::THelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     Help = this;
-    initHelpResources();
     setWindowTitle(QStringLiteral("インスタント\u3000ヘルプ"));
     resize(forms::clientSizeFor(860, 610));
     move(408, 125);
@@ -35,12 +18,10 @@ THelp::THelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Hidden, not ended, by closing; and it must not keep the application alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Image1 = new QLabel(this);
-    placePicture(Image1, QStringLiteral(":/pictures/help_screenshot.png"), {24, 64, 800, 461});
+    Image1 = Picture::place(this, QStringLiteral(":/pictures/help_screenshot.png"), {24, 64, 800, 461});
     Button1 = new QPushButton(QStringLiteral("閉じる"), this);
     Button1->setGeometry(392, 536, 75, 25);
-    Image2 = new QLabel(this);
-    placePicture(Image2, QStringLiteral(":/pictures/instant_help_title.png"), {117, 24, 189, 33});
+    Image2 = Picture::place(this, QStringLiteral(":/pictures/instant_help_title.png"), {117, 24, 189, 33});
 
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &THelp::Button1Click);

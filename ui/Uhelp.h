@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class Picture;
 class QPushButton;
 
 class THelp : public QWidget {
@@ -12,9 +12,9 @@ public:
     explicit THelp(QWidget* parent = nullptr);
     ~THelp() override;
 
-    QLabel* Image1;       // annotated screenshot
+    Picture* Image1;      // annotated screenshot
     QPushButton* Button1; // "閉じる"
-    QLabel* Image2;       // "Instant Help" title
+    Picture* Image2;      // "Instant Help" title
 
     void Button1Click();
 };

@@ -1,6 +1,7 @@
 #include "Uhowto.h"
 
 #include "Forms.h"
+#include "Picture.h"
 
 #include <QFile>
 #include <QLabel>
@@ -10,10 +11,8 @@
 
 THowTo* HowTo = nullptr;
 
-// The pictures and the usage text live in the static ui library, whose resources are not registered on
-// their own.
+// The usage text lives in the static ui library, whose resources are not registered on their own.
 static void initHowToResources() {
-    Q_INIT_RESOURCE(pictures);
     Q_INIT_RESOURCE(howto);
 }
 
@@ -42,10 +41,7 @@ THowTo::THowTo(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Hidden, not ended, by closing; and it must not keep the application alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/banner_large.png")));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setGeometry(72, 16, 400, 145);
+    Image1 = Picture::place(this, QStringLiteral(":/pictures/banner_large.png"), {72, 16, 400, 145});
 
     // Created before the memo, so that it comes first in the tab order.
     Button1 = new QPushButton(QStringLiteral("閉じる"), this);

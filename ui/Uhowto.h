@@ -3,8 +3,8 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPlainTextEdit;
+class Picture;
 class QPushButton;
 
 class THowTo : public QWidget {
@@ -13,7 +13,7 @@ public:
     explicit THowTo(QWidget* parent = nullptr);
     ~THowTo() override;
 
-    QLabel* Image1;        // larger banner
+    Picture* Image1;       // larger banner
     QPushButton* Button1;  // "閉じる"
     QPlainTextEdit* Memo1; // usage text
 

@@ -76,15 +76,6 @@ QPlainTextEdit* memo(QWidget* parent, const QStringList& lines, const QRect& geo
     return m;
 }
 
-Picture* picture(QWidget* parent, const QString& resource, const QRect& geometry, const QString& hint = {},
-                 bool stretch = false) {
-    auto* p = new Picture(parent);
-    p->setGeometry(geometry);
-    p->setPicture(resource, stretch);
-    p->setToolTip(hint);
-    return p;
-}
-
 } // namespace
 
 TOpen::TOpen(QWidget* parent) : QMainWindow(parent) {
@@ -146,7 +137,7 @@ void TOpen::buildControls() {
     client->setAutoFillBackground(true);
 
     // Top band. The banner box starts 16 pixels above the client area, which cuts off its top rows.
-    Image3 = picture(client, QStringLiteral(":/pictures/banner.png"), {16, -16, 401, 121}, {}, true);
+    Image3 = Picture::place(client, QStringLiteral(":/pictures/banner.png"), {16, -16, 401, 121}, {}, true);
     Label5 = label(client, QStringLiteral("Label5"), {407, 11, 46, 20});
     Label7 = label(client, QStringLiteral("Label7"), {544, 11, 46, 20});
     ComboBox1 = new QComboBox(client);
@@ -160,8 +151,8 @@ void TOpen::buildControls() {
     ComboBox1->setEditText({});
     Button3 = button(client, QStringLiteral("検索"), {562, 38, 50, 25}, QStringLiteral("検索開始/続行"));
     Label1 = label(client, QStringLiteral("検索文字"), {409, 70, 52, 20});
-    Good = picture(client, QStringLiteral(":/pictures/good.png"), {472, 69, 20, 20});
-    Bad = picture(client, QStringLiteral(":/pictures/bad.png"), {504, 69, 20, 20});
+    Good = Picture::place(client, QStringLiteral(":/pictures/good.png"), {472, 69, 20, 20});
+    Bad = Picture::place(client, QStringLiteral(":/pictures/bad.png"), {504, 69, 20, 20});
     Good->hide();
     Bad->hide();
     RadioGroup1 =
@@ -190,10 +181,10 @@ void TOpen::buildControls() {
     // Left column.
     Button8 = button(client, QStringLiteral("Top"), {9, 136, 40, 25}, QStringLiteral("リスト先頭行へ"));
     Label2 = label(client, QStringLiteral("移動"), {16, 192, 26, 20});
-    Image4 =
-        picture(client, QStringLiteral(":/pictures/arrow_up.png"), {13, 227, 31, 30}, QStringLiteral("上へ"));
-    Image5 = picture(client, QStringLiteral(":/pictures/arrow_down.png"), {13, 275, 31, 30},
-                     QStringLiteral("下へ"));
+    Image4 = Picture::place(client, QStringLiteral(":/pictures/arrow_up.png"), {13, 227, 31, 30},
+                            QStringLiteral("上へ"));
+    Image5 = Picture::place(client, QStringLiteral(":/pictures/arrow_down.png"), {13, 275, 31, 30},
+                            QStringLiteral("下へ"));
     Button9 = button(client, QStringLiteral("Btm"), {9, 336, 40, 25}, QStringLiteral("リスト最終行へ"));
     Button12 = button(client, QStringLiteral("和名"), {8, 400, 41, 25}, QStringLiteral("属名を和名で表示"));
     CheckBox1 =
@@ -206,8 +197,8 @@ void TOpen::buildControls() {
     Button6 = button(client, QStringLiteral("▼"), {984, 272, 33, 25}, QStringLiteral("15行下へ"));
     Button11 = button(client, QStringLiteral("Btm"), {980, 336, 40, 25}, QStringLiteral("リスト最終行へ"));
     Button13 = button(client, QStringLiteral("和名"), {977, 400, 41, 25}, QStringLiteral("属名を和名で表示"));
-    Image2 = picture(client, QStringLiteral(":/pictures/help.png"), {976, 456, 36, 36},
-                     QStringLiteral("インスタントヘルプ"));
+    Image2 = Picture::place(client, QStringLiteral(":/pictures/help.png"), {976, 456, 36, 36},
+                            QStringLiteral("インスタントヘルプ"));
 
     // Bottom band.
     RadioGroup2 = new RadioGroup(
@@ -228,7 +219,7 @@ void TOpen::buildControls() {
     Label3 = label(client, QStringLiteral("メモ１"), {128, 569, 39, 20});
     Label6 = label(client, QStringLiteral("メモ２"), {568, 569, 39, 20});
     Button14 = button(client, QStringLiteral("新旧属種名検索"), {216, 576, 120, 25});
-    Image1 = picture(client, QStringLiteral(":/pictures/signature.png"), {376, 584, 130, 10});
+    Image1 = Picture::place(client, QStringLiteral(":/pictures/signature.png"), {376, 584, 130, 10});
     Button4 =
         button(client, QStringLiteral("追　加"), {656, 576, 75, 25}, QStringLiteral("上のテキストを追加"));
     Button15 =

@@ -2,27 +2,11 @@
 // to the author.
 #pragma once
 
-#include <QLabel>
+#include "Picture.h"
+
 #include <QWidget>
 
 class QPushButton;
-
-// A picture that reports a left click released over it, like a clickable image.
-class LinkPicture : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed = false;
-};
 
 class TVersion : public QWidget {
     Q_OBJECT
@@ -30,11 +14,11 @@ public:
     explicit TVersion(QWidget* parent = nullptr);
     ~TVersion() override;
 
-    QLabel* Image1;       // banner
-    LinkPicture* Image2;  // author: mail link
-    QLabel* Image3;       // version and date
+    Picture* Image1;      // banner
+    Picture* Image2;      // author: mail link
+    Picture* Image3;      // version and date
     QPushButton* Button1; // "閉じる"
-    LinkPicture* Image4;  // society: home page
+    Picture* Image4;      // society: home page
 
     void Image2Click();
     void Button1Click();

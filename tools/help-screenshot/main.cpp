@@ -31,17 +31,6 @@
 
 namespace {
 
-class PrintingDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString& text, const QString& title, int) override {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    bool openUrl(const QUrl&) override { return false; }
-};
-
 constexpr QSize kPicture{801, 447};
 
 struct Note {
@@ -119,7 +108,7 @@ int main(int argc, char** argv) {
     history.close();
     QDir::setCurrent(work.path());
 
-    PrintingDialogs dialogs;
+    ConsoleDialogs dialogs;
     Dialogs::install(&dialogs);
     TOpen w;
     w.show();

@@ -9,22 +9,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// Messages go to the terminal; nothing waits for an answer.
-class PrintingDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString& text, const QString& title, int) override {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    bool openUrl(const QUrl&) override { return false; }
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s DATA_DIR OUTPUT.png\n", argv[0]);
@@ -37,7 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no folder %s\n", argv[1]);
         return 1;
     }
-    PrintingDialogs dialogs;
+    ConsoleDialogs dialogs;
     Dialogs::install(&dialogs);
     TOpen window;
     window.show();
