@@ -30,6 +30,13 @@ fuzz: deps
 run: build
 	@cd data && ../$(BUILD_DIR)/app/veradex
 
+# The benchmarks, each beside its floor, in an optimised build in build-bench; not part of `make test`.
+.PHONY: bench
+bench: deps
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench -j$$(nproc) --target veradex-bench veradex-bench-startup
+	@tools/bench/run build-bench
+
 # The Debian package, build/veradex_<version>_<arch>.deb; install it with `apt-get install ./build/veradex_*.deb`.
 .PHONY: package
 package: build
