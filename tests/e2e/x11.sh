@@ -146,5 +146,5 @@ e2e_clipboard() {
 }
 
 e2e_screenshot() {
-    timeout 20 import -window "$E2E_WIN" "$1" 2>/dev/null || xwd -silent -id "$E2E_WIN" >"$1.xwd"
+    timeout 20 import -window "$E2E_WIN" "$1" 2>/dev/null
 }
