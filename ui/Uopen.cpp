@@ -94,6 +94,9 @@ TOpen::TOpen(QWidget* parent) : QMainWindow(parent) {
 }
 
 TOpen::~TOpen() {
+    // Destroying the controls moves the focus; the focus handler must not run on a half-destroyed window.
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (Open == this)
         Open = nullptr;
 }
