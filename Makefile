@@ -43,4 +43,4 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	@rm -rf build build-bench
+	@rm -rf build build-bench build-sanitize build-fuzz
