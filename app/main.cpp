@@ -3,13 +3,8 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "Sjis.h"
-#include "Uhelp.h"
-#include "Uhowto.h"
-#include "Uindex.h"
-#include "Uopen.h"
 #include "UserData.h"
-#include "Uversion.h"
-#include "Uzokumei.h"
+#include "Windows.h"
 
 #include <QDir>
 #include <QIcon>
@@ -45,15 +40,10 @@ int main(int argc, char** argv) {
                 return 0;
             }
         }
-        auto open = std::make_unique<TOpen>();
-        auto index = std::make_unique<TIndex>();
-        auto version = std::make_unique<TVersion>();
-        auto howTo = std::make_unique<THowTo>();
-        auto help = std::make_unique<THelp>();
-        auto zokumei = std::make_unique<TZokumei>();
+        const Windows windows = Windows::create();
         if (app::endRequested())
             return 0;
-        open->show();
+        windows.open->show();
         Application::exec();
     } catch (const std::exception& e) {
         Application::showError(QString::fromLocal8Bit(e.what()));

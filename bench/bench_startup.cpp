@@ -11,12 +11,7 @@
 #include "GenList.h"
 #include "Sjis.h"
 #include "TextFile.h"
-#include "Uhelp.h"
-#include "Uhowto.h"
-#include "Uindex.h"
-#include "Uopen.h"
-#include "Uversion.h"
-#include "Uzokumei.h"
+#include "Windows.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,15 +93,10 @@ int child(int argc, char** argv) {
     // As the application entry does it: six windows, each complete before the next.
     if (!sjis::available())
         return 1;
-    auto open = std::make_unique<TOpen>();
-    auto index = std::make_unique<TIndex>();
-    auto version = std::make_unique<TVersion>();
-    auto howTo = std::make_unique<THowTo>();
-    auto help = std::make_unique<THelp>();
-    auto zokumei = std::make_unique<TZokumei>();
+    const Windows windows = Windows::create();
     if (app::endRequested())
         return 1;
-    waitShownAndExit(open.get(), start);
+    waitShownAndExit(windows.open.get(), start);
 }
 
 struct Case {

@@ -3,12 +3,7 @@
 // this process at its end.
 #include "AppControl.h"
 #include "FakeDialogs.h"
-#include "Uhelp.h"
-#include "Uhowto.h"
-#include "Uindex.h"
-#include "Uopen.h"
-#include "Uversion.h"
-#include "Uzokumei.h"
+#include "Windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,17 +44,12 @@ TEST(StartupExit, ShippedListsOpenAndTheExitButtonWritesThemBackUnchanged) {
     QDir::setCurrent(dir.path());
     FakeDialogs dialogs;
     {
-        auto open = std::make_unique<TOpen>();
-        auto index = std::make_unique<TIndex>();
-        auto version = std::make_unique<TVersion>();
-        auto howTo = std::make_unique<THowTo>();
-        auto help = std::make_unique<THelp>();
-        auto zokumei = std::make_unique<TZokumei>();
+        const Windows windows = Windows::create();
         ASSERT_FALSE(app::endRequested());
-        open->show();
-        index->show();
-        zokumei->show();
-        QTimer::singleShot(0, open.get(), [&] { open->Button1Click(); });
+        windows.open->show();
+        windows.index->show();
+        windows.zokumei->show();
+        QTimer::singleShot(0, windows.open.get(), [&] { windows.open->Button1Click(); });
         QApplication::exec();
     }
     QDir::setCurrent(previous);
