@@ -21,17 +21,6 @@
 
 namespace {
 
-class PrintingDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString& text, const QString& title, int) override {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileRequest&) override { return std::nullopt; }
-    bool openUrl(const QUrl&) override { return false; }
-};
-
 void print(const char* name, const QWidget* window, const QWidget* widget, QPoint at) {
     const QPoint p = widget->mapTo(window, at);
     std::printf("%s %d %d\n", name, p.x(), p.y());
@@ -53,7 +42,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no folder %s\n", argv[1]);
         return 1;
     }
-    PrintingDialogs dialogs;
+    ConsoleDialogs dialogs;
     Dialogs::install(&dialogs);
     int status = 0;
     {
